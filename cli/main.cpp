@@ -1,0 +1,43 @@
+// zelmora-cli: the program's core operations from a terminal, on Linux and Windows alike.
+#include <cstdio>
+#include <cstring>
+
+#include "cli/commands.h"
+#include "platform/warning.h"
+
+namespace {
+// The core's warnings (the writer's, for one) go to standard error instead of a window.
+void PrintWarning(const char* text, const char* caption, void*) {
+  std::fprintf(stderr, "%s: %s\n", caption, text);
+}
+
+struct Command {
+  const char* name;
+  int (*run)(int argc, char** argv);
+};
+constexpr Command kCommands[] = {
+    {"info", RunInfoCommand},
+};
+}  // namespace
+
+int UsageError(const char* problem) {
+  if (problem != nullptr)
+    std::fprintf(stderr, "zelmora-cli: %s\n", problem);
+  std::fputs("usage: zelmora-cli info SOURCE.bmp\n", stderr);
+  return 2;
+}
+
+void PrintRefusal(const char* text) {
+  std::fprintf(stderr, "%s\n", text);
+}
+
+int main(int argc, char** argv) {
+  SetWarningSink(PrintWarning, nullptr);
+  if (argc < 2)
+    return UsageError(nullptr);
+  for (const Command& command : kCommands) {
+    if (std::strcmp(argv[1], command.name) == 0)
+      return command.run(argc - 2, argv + 2);
+  }
+  return UsageError("unknown command");
+}

@@ -1,0 +1,26 @@
+# GoogleTest: Debian's installed libraries natively, its source tree when cross-compiling.
+if(CMAKE_CROSSCOMPILING)
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+else()
+  find_package(GTest REQUIRED)
+endif()
+include(GoogleTest)
+
+# The public BMP Suite, kept beside the repository; the tests find it through this path.
+get_filename_component(ZELMORA_BMPSUITE_DIR ${CMAKE_SOURCE_DIR}/../shared/bmpsuite ABSOLUTE)
+if(NOT EXISTS ${ZELMORA_BMPSUITE_DIR})
+  set(ZELMORA_BMPSUITE_DIR ${CMAKE_SOURCE_DIR}/testdata/bmpsuite)
+endif()
+
+# zelmora_test(NAME SOURCES... LIBS ...): one GoogleTest program, listed by CTest at test time
+# so that the cross-built ones are asked for their tests under Wine, not at build time.
+function(zelmora_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} zelmora_test_support GTest::gtest GTest::gmock
+                        GTest::gtest_main)
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 NO_PRETTY_VALUES
+                       PROPERTIES TIMEOUT 120)
+endfunction()

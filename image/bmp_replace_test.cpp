@@ -1,0 +1,104 @@
+#include "image/bmp_replace.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#include <csignal>
+#endif
+
+#include "image/bmp_writer.h"
+#include "testing/test_support.h"
+
+namespace {
+
+PackedDib PictureOf(const BmpFixture& fixture) {
+  const Bytes record = fixture.Record();
+  PackedDib picture = PackedDib::Allocate(record.size());
+  std::memcpy(picture.bytes(), record.data(), record.size());
+  return picture;
+}
+
+std::size_t FilesIn(const TempFolder& folder) {
+  std::size_t count = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path()))
+    ++count;
+  return count;
+}
+
+TEST(ReplaceBmpFile, ReplacesALongerFileWithExactlyTheNewPicture) {
+  TempFolder folder;
+  const std::string path = folder.File("saved.bmp");
+  WriteFileBytes(path, Bytes(20000, 0xEE));
+  const PackedDib picture = PictureOf(BmpFixture{});
+  WarningRecorder warnings;
+  EXPECT_EQ(ReplaceBmpFile(nullptr, path, picture), ReplaceResult::Written);
+  const Bytes file = ReadFileBytes(path);
+  EXPECT_EQ(file.size(), BmpFileLength(picture));
+  EXPECT_EQ(file.size(), 14 + BmpFixture{}.Record().size());
+  EXPECT_TRUE(warnings.warnings.empty());
+  EXPECT_EQ(FilesIn(folder), 1u) << "no temporary file is left";
+}
+
+TEST(ReplaceBmpFile, CreatesANewFile) {
+  TempFolder folder;
+  const std::string path = folder.File("new.bmp");
+  EXPECT_EQ(ReplaceBmpFile(nullptr, path, PictureOf(BmpFixture{})), ReplaceResult::Written);
+  EXPECT_EQ(ReadFileBytes(path), BmpFixture{}.File());
+}
+
+TEST(ReplaceBmpFile, WarnsWhenTheFolderCannotTakeTheFile) {
+  TempFolder folder;
+  const std::string path = folder.File("no-such-folder/saved.bmp");
+  WarningRecorder warnings;
+  EXPECT_EQ(ReplaceBmpFile(nullptr, path, PictureOf(BmpFixture{})), ReplaceResult::CannotOpen);
+  ASSERT_EQ(warnings.warnings.size(), 1u);
+  EXPECT_EQ(warnings.warnings[0].first, "ファイルがオープンできません。");
+  EXPECT_EQ(warnings.warnings[0].second, path);
+}
+
+#ifndef _WIN32
+// A file-size limit stands in for a full disk: every write past it fails with EFBIG.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previous_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previous_);
+  }
+
+ private:
+  rlimit saved_{};
+  void (*previous_)(int) = nullptr;
+};
+
+TEST(ReplaceBmpFile, KeepsTheOldFileWhenTheDiskIsFull) {
+  TempFolder folder;
+  const std::string path = folder.File("saved.bmp");
+  const Bytes old(700, 0x5A);
+  WriteFileBytes(path, old);
+  BmpFixture large;
+  large.width = 64;
+  large.height = 64;
+  WarningRecorder warnings;
+  {
+    FileSizeLimit limit(1500);
+    EXPECT_EQ(ReplaceBmpFile(nullptr, path, PictureOf(large)), ReplaceResult::CannotWrite);
+  }
+  EXPECT_EQ(ReadFileBytes(path), old);
+  EXPECT_EQ(FilesIn(folder), 1u) << "the incomplete file is removed";
+  ASSERT_EQ(warnings.warnings.size(), 1u);
+  EXPECT_EQ(warnings.warnings[0].first, "ファイルに書き込めませんでした。");
+  EXPECT_EQ(warnings.warnings[0].second, path);
+}
+#endif
+
+}  // namespace
