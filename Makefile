@@ -6,11 +6,16 @@ JOBS ?= $(shell nproc)
 
 APT_PACKAGES := cmake g++ make pkg-config libgtest-dev libgmock-dev googletest \
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
-  wine64 xvfb xauth locales fonts-ipafont-gothic imagemagick libc-bin
+  wine64 xvfb xauth locales fonts-ipafont-gothic imagemagick libc-bin \
+  clang libclang-rt-14-dev
 
 PRESETS := native native-asan windows
 
-.PHONY: build test demo deps configure clean
+# Seconds each fuzz target runs in `make fuzz`; `make test` gives each a short run.
+FUZZ_SECONDS ?= 60
+TEST_FUZZ_SECONDS ?= 10
+
+.PHONY: build test demo deps configure clean fuzz fuzz-build
 
 deps:
 	@bash tools/install-deps.sh $(APT_PACKAGES)
@@ -25,13 +30,22 @@ build: configure
 	  echo "== building $$p"; cmake --build --preset $$p -j $(JOBS) || exit 1; \
 	done
 
-test: build
+test: build fuzz-build
 	@status=0; \
 	for p in $(PRESETS); do \
 	  echo "== testing $$p"; \
 	  ctest --preset $$p -j $(JOBS) || status=1; \
 	done; \
+	echo "== fuzzing each target for $(TEST_FUZZ_SECONDS)s"; \
+	bash tools/run-fuzzers.sh $(TEST_FUZZ_SECONDS) || status=1; \
 	exit $$status
+
+fuzz-build: deps
+	@[ -f build/fuzz/CMakeCache.txt ] || cmake --preset fuzz >/dev/null
+	@echo "== building fuzz"; cmake --build --preset fuzz -j $(JOBS)
+
+fuzz: fuzz-build
+	@bash tools/run-fuzzers.sh $(FUZZ_SECONDS)
 
 demo: build
 	@echo "== zelmora-cli info samples/tulip.bmp"

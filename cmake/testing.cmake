@@ -17,10 +17,18 @@ endif()
 # zelmora_test(NAME SOURCES... LIBS ...): one GoogleTest program, listed by CTest at test time
 # so that the cross-built ones are asked for their tests under Wine, not at build time.
 function(zelmora_test name)
+  if(ZELMORA_FUZZ)
+    return()  # the fuzzing build makes only the fuzz targets
+  endif()
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} zelmora_test_support GTest::gtest GTest::gmock
                         GTest::gtest_main)
+  set(environment "")
+  if(ZELMORA_SANITIZE)
+    # Leaks count as failures, and so does any sanitizer report.
+    set(environment ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:exitcode=23")
+  endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 NO_PRETTY_VALUES
-                       PROPERTIES TIMEOUT 120)
+                       PROPERTIES TIMEOUT 120 ${environment})
 endfunction()
