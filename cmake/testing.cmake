@@ -14,13 +14,23 @@ if(NOT EXISTS ${ZELMORA_BMPSUITE_DIR})
   set(ZELMORA_BMPSUITE_DIR ${CMAKE_SOURCE_DIR}/testdata/bmpsuite)
 endif()
 
-# zelmora_test(NAME SOURCES... LIBS ...): one GoogleTest program, listed by CTest at test time
-# so that the cross-built ones are asked for their tests under Wine, not at build time.
+# zelmora_test(NAME SOURCES... LIBS ... [PROPERTIES ...]): one GoogleTest program, listed by
+# CTest at test time so that the cross-built ones are asked for their tests under Wine, not at
+# build time. PROPERTIES are further test properties for each of its tests.
 function(zelmora_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
   add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} zelmora_test_support GTest::gtest GTest::gmock
-                        GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${T_LIBS} zelmora_test_main zelmora_test_support
+                        GTest::gtest GTest::gmock)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 NO_PRETTY_VALUES
-                       PROPERTIES TIMEOUT 120)
+                       PROPERTIES TIMEOUT 120 ${T_PROPERTIES})
 endfunction()
+
+# Tests that store desktop settings or write the wallpaper file share the one desktop and Windows
+# folder of the Wine prefix, so under Wine they never run side by side. Natively each test
+# process points the desktop at a temporary home of its own.
+if(CMAKE_CROSSCOMPILING)
+  set(ZELMORA_DESKTOP_LOCK RESOURCE_LOCK zelmora_desktop)
+else()
+  set(ZELMORA_DESKTOP_LOCK)
+endif()
