@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 APT_PACKAGES := cmake g++ make pkg-config libgtest-dev libgmock-dev googletest \
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
   wine64 xvfb xauth locales fonts-ipafont-gothic imagemagick libc-bin \
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev libglib2.0-dev libglib2.0-bin gsettings-desktop-schemas
 
 PRESETS := native native-asan windows
 

@@ -3,9 +3,13 @@
 // Each command takes the arguments after its name and gives the process's exit code:
 // 0 done, 1 refused or failed (the reason on standard error), 2 usage error.
 int RunInfoCommand(int argc, char** argv);
+int RunWallpaperCommand(int argc, char** argv);
 
 // Prints the usage lines on standard error and gives 2.
 int UsageError(const char* problem);
 
 // Prints the message of a refused operation on standard error, as the program would show it.
 void PrintRefusal(const char* text);
+
+// True once a warning of the core (the writer's, for one) has been printed.
+bool WarningWasPrinted();

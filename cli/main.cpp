@@ -6,9 +6,12 @@
 #include "platform/warning.h"
 
 namespace {
+bool g_warningPrinted = false;
+
 // The core's warnings (the writer's, for one) go to standard error instead of a window.
 void PrintWarning(const char* text, const char* caption, void*) {
   std::fprintf(stderr, "%s: %s\n", caption, text);
+  g_warningPrinted = true;
 }
 
 struct Command {
@@ -17,14 +20,25 @@ struct Command {
 };
 constexpr Command kCommands[] = {
     {"info", RunInfoCommand},
+    {"wallpaper", RunWallpaperCommand},
 };
 }  // namespace
 
 int UsageError(const char* problem) {
   if (problem != nullptr)
     std::fprintf(stderr, "zelmora-cli: %s\n", problem);
-  std::fputs("usage: zelmora-cli info SOURCE.bmp\n", stderr);
+  std::fputs(
+      "usage: zelmora-cli info SOURCE.bmp\n"
+      "       zelmora-cli wallpaper export SOURCE.bmp tile|centre\n"
+      "       zelmora-cli wallpaper recall tile|centre\n"
+      "       zelmora-cli wallpaper install FILE tile|centre\n"
+      "       zelmora-cli wallpaper clear\n",
+      stderr);
   return 2;
+}
+
+bool WarningWasPrinted() {
+  return g_warningPrinted;
 }
 
 void PrintRefusal(const char* text) {
