@@ -2,24 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
-#ifndef _WIN32
-#include <sys/resource.h>
-#include <csignal>
-#endif
-
 #include "image/bmp_writer.h"
 #include "testing/test_support.h"
 
 namespace {
-
-PackedDib PictureOf(const BmpFixture& fixture) {
-  const Bytes record = fixture.Record();
-  PackedDib picture = PackedDib::Allocate(record.size());
-  std::memcpy(picture.bytes(), record.data(), record.size());
-  return picture;
-}
 
 std::size_t FilesIn(const TempFolder& folder) {
   std::size_t count = 0;
@@ -60,26 +46,6 @@ TEST(ReplaceBmpFile, WarnsWhenTheFolderCannotTakeTheFile) {
 }
 
 #ifndef _WIN32
-// A file-size limit stands in for a full disk: every write past it fails with EFBIG.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previous_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previous_);
-  }
-
- private:
-  rlimit saved_{};
-  void (*previous_)(int) = nullptr;
-};
-
 TEST(ReplaceBmpFile, KeepsTheOldFileWhenTheDiskIsFull) {
   TempFolder folder;
   const std::string path = folder.File("saved.bmp");
