@@ -17,13 +17,18 @@ struct Command {
 };
 constexpr Command kCommands[] = {
     {"info", RunInfoCommand},
+    {"make", RunMakeCommand},
 };
 }  // namespace
 
 int UsageError(const char* problem) {
   if (problem != nullptr)
     std::fprintf(stderr, "zelmora-cli: %s\n", problem);
-  std::fputs("usage: zelmora-cli info SOURCE.bmp\n", stderr);
+  std::fputs(
+      "usage: zelmora-cli info SOURCE.bmp\n"
+      "       zelmora-cli make SOURCE.bmp OUTPUT.bmp [--size WIDTHxHEIGHT] [--stamps N] "
+      "[--seed D]\n",
+      stderr);
   return 2;
 }
 
