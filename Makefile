@@ -50,6 +50,17 @@ fuzz: fuzz-build
 demo: build
 	@echo "== zelmora-cli info samples/tulip.bmp"
 	@build/native/bin/zelmora-cli info samples/tulip.bmp
+	@mkdir -p build/demo
+	@echo "== zelmora-cli make samples/tulip.bmp build/demo/wallpaper.bmp --size 1920x1080 --stamps 30"
+	@build/native/bin/zelmora-cli make samples/tulip.bmp build/demo/wallpaper.bmp \
+	  --size 1920x1080 --stamps 30
+	@build/native/bin/zelmora-cli info build/demo/wallpaper.bmp
+	@if command -v convert >/dev/null; then \
+	  convert build/demo/wallpaper.bmp build/demo/wallpaper.png && \
+	  echo "== wrote build/demo/wallpaper.png"; \
+	else \
+	  echo "== ImageMagick is not installed: build/demo/wallpaper.png not made"; \
+	fi
 
 clean:
 	rm -rf build

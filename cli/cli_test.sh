@@ -153,5 +153,164 @@ expect wallpaper-install-no-tile 2 "" "usage:" -- wallpaper install picked.bmp
 expect wallpaper-export-no-tile 2 "" "usage:" -- wallpaper export "$samples/tulip.bmp"
 expect wallpaper-export-no-file 2 "" "usage:" -- wallpaper export tile
 
+# ---- make
+
+fail() {
+  echo "FAIL $1"
+  failures=$((failures + 1))
+}
+pass() { passes=$((passes + 1)); }
+size_of() { wc -c <"$1" | tr -d ' '; }
+
+# Little-endian fields as printf escapes.
+le16() { printf '\\x%02x\\x%02x' $(($1 & 255)) $((($1 >> 8) & 255)); }
+le32() { printf '%s%s' "$(le16 $(($1 & 65535)))" "$(le16 $((($1 >> 16) & 65535)))"; }
+# An information header: width, height, biSizeImage; 8 bits, two colours used.
+info_header() {
+  printf '%s' "$(le32 40)$(le32 "$1")$(le32 "$2")$(le16 1)$(le16 8)$(le32 0)$(le32 "$3")"
+  printf '%s' "$(le32 0)$(le32 0)$(le32 2)$(le32 0)"
+}
+# Entry 0 black, entry 1 pure white (transparent, and the background).
+colour_table='\x00\x00\x00\x00\xff\xff\xff\x00'
+
+# A 1x1 picture of one black pixel; stamped on a white 100x100 target it lands exactly at the
+# offsets that the generator draws from its table for n = 100: 95, 0, 44, 81, 81, ... after
+# the D steps that a seed D skips.
+dot=$work/dot.bmp
+printf "BM$(le32 66)$(le32 0)$(le32 62)$(info_header 1 1 4)$colour_table\\x00\\x00\\x00\\x00" >"$dot"
+
+# want_dots NAME X,Y...: the 100x100 picture with a black pixel at each X,Y (Y counted in
+# stored order), the rest white.
+want_dots() {
+  local file=$work/$1.want
+  shift
+  printf "BM$(le32 10062)$(le32 0)$(le32 62)$(info_header 100 100 4)$colour_table" >"$file"
+  head -c 10000 /dev/zero | tr '\0' '\1' >>"$file"
+  local dot
+  for dot in "$@"; do
+    printf '\x00' | dd of="$file" bs=1 seek=$((62 + ${dot#*,} * 100 + ${dot%,*})) conv=notrunc \
+      status=none
+  done
+  echo "$file"
+}
+
+# make_known NAME WANT-FILE -- ARGS...: make exits 0, prints nothing and writes WANT-FILE's bytes.
+make_known() {
+  local name=$1 want=$2
+  shift 3
+  local out=$work/$name.bmp
+  $run "$cli" make "$@" "$out" >"$work/out" 2>"$work/err"
+  local have=$?
+  if [ "$have" != 0 ] || [ -s "$work/out" ] || [ -s "$work/err" ]; then
+    fail "$name: exit $have, stdout '$(cat "$work/out")', stderr '$(to_utf8 <"$work/err")'"
+  elif ! cmp -s "$out" "$want"; then
+    fail "$name: the made picture differs from the expected bytes ($(cmp "$out" "$want" 2>&1))"
+  else
+    pass
+  fi
+}
+
+make_known dot-seed0 "$(want_dots seed0 95,0)" -- "$dot" --size 100x100 --stamps 1 --seed 0
+make_known dot-seed3 "$(want_dots seed3 81,81)" -- "$dot" --size 100x100 --stamps 1 --seed 3
+make_known dot-2stamps "$(want_dots two 95,0 44,81)" -- "$dot" --stamps 2 --size 100x100 --seed 0
+make_known dot-0stamps "$(want_dots none)" -- "$dot" --size 100x100 --stamps 0 --seed 0
+make_known dot-negative "$(want_dots negative)" -- "$dot" --size 100x100 --stamps -3 --seed 5
+
+# Fixed seeds give fixed pictures, the same natively and under Wine: 4 bits at an odd width, 8
+# bits with row padding, a 108-byte header, the bundled sample.
+expect_hash() {
+  local name=$1 want=$2
+  shift 3
+  local out=$work/$name.bmp
+  $run "$cli" make "$@" "$out" >"$work/out" 2>"$work/err"
+  local have=$?
+  local hash
+  hash=$(sha256sum <"$out" 2>/dev/null | cut -c1-64)
+  if [ "$have" != 0 ] || [ "$hash" != "$want" ]; then
+    fail "$name: exit $have, sha256 $hash; want exit 0, sha256 $want"
+  else
+    pass
+  fi
+}
+expect_hash tulip e232b323dbaac599af73b4feb8143ee62437518052ff6195a8ed2a0db501d970 -- "$ZELMORA_SAMPLES/tulip.bmp" --size 200x150 --stamps 12 --seed 42
+expect_hash pal4 174ae9e17c8c651271be324140ac23396c681486802ddd42759c25238cb639a7 -- "$suite/g/pal4.bmp" --size 133x71 --stamps 9 --seed 7
+expect_hash pal8w125 a4d5d877e72dfafb3ef57aa56b1b1cbeb4f539520c805062567a95fe12539e6e -- "$suite/g/pal8w125.bmp" --size 131x67 --stamps 7 --seed 99
+expect_hash pal8v4 6e4a0b2c37433c8650586d741aee3b6925db40c07740df78f3511e428b9ced63 -- "$suite/g/pal8v4.bmp" --seed 0 --stamps 5 --size 140x70
+
+# The default size is the source's; a smaller one is raised to it.
+for size in "" "--size 10x10" "--size 96x5"; do
+  $run "$cli" make "$ZELMORA_SAMPLES/tulip.bmp" "$work/sized.bmp" $size --stamps 2 >/dev/null 2>&1
+  expect "size-raised '$size'" 0 "96x80 16" "" -- info "$work/sized.bmp"
+done
+$run "$cli" make "$ZELMORA_SAMPLES/tulip.bmp" "$work/sized.bmp" --size 301x7 >/dev/null 2>&1
+expect size-wider 0 "301x80 16" "" -- info "$work/sized.bmp"
+
+# Without a seed the clock warms the generator up: the picture is the one of the seed that is
+# the second's count mod 100.
+before=$(date +%s)
+$run "$cli" make "$dot" "$work/clock.bmp" --size 100x100 --stamps 3 >/dev/null 2>&1
+after=$(date +%s)
+matched=no
+for ((second = before; second <= after; second++)); do
+  $run "$cli" make "$dot" "$work/seeded.bmp" --size 100x100 --stamps 3 --seed $((second % 100)) \
+    >/dev/null 2>&1
+  cmp -s "$work/clock.bmp" "$work/seeded.bmp" && matched=yes
+done
+if [ "$matched" = yes ]; then pass; else fail "clock warm-up: no seed from $before to $after matches"; fi
+
+# Over a longer file: exactly the new picture's length.
+head -c 50000 /dev/zero >"$work/longer.bmp"
+$run "$cli" make "$dot" "$work/longer.bmp" --size 100x100 --seed 0 --stamps 1 >/dev/null 2>&1
+if cmp -s "$work/longer.bmp" "$work/seed0.want"; then pass; else
+  fail "overwrite: have $(size_of "$work/longer.bmp") bytes, want 10062"
+fi
+
+# Refusals: exit 1 with the program's message on standard error, and no file.
+expect make-os2 1 "" "ウインドウズのＢＭＰファイルではありません。" -- \
+  make "$suite/g/pal8os2.bmp" "$work/refused.bmp"
+expect make-rle 1 "" "ファイル形式が違います。" -- make "$suite/g/pal8rle.bmp" "$work/refused.bmp"
+expect make-missing 1 "" "ファイル形式が違います。" -- make "$work/absent.bmp" "$work/refused.bmp"
+[ -e "$work/refused.bmp" ] && fail "a refused make wrote its output" || pass
+expect make-no-folder 1 "" "ファイルがオープンできません。" -- \
+  make "$dot" "$work/no/such/folder.bmp" --seed 0
+
+# Usage errors: exit 2 before anything is read or written.
+for args in "make" "make $dot" "make $dot a.bmp b.bmp" "make $dot $work/u.bmp --size" \
+  "make $dot $work/u.bmp --size 0x10" "make $dot $work/u.bmp --size 10x" \
+  "make $dot $work/u.bmp --size 32768x10" "make $dot $work/u.bmp --size 10x32768" \
+  "make $dot $work/u.bmp --size 10*10" "make $dot $work/u.bmp --size -5x10" \
+  "make $dot $work/u.bmp --stamps 12a" "make $dot $work/u.bmp --stamps 2147483648" \
+  "make $dot $work/u.bmp --stamps x" "make $dot $work/u.bmp --seed 100" \
+  "make $dot $work/u.bmp --seed -1" "make $dot $work/u.bmp --seed 5x" \
+  "make $dot $work/u.bmp --frobnicate 1"; do
+  # shellcheck disable=SC2086
+  expect "usage '$args'" 2 "" "usage:" -- $args
+done
+[ -e "$work/u.bmp" ] && fail "a usage error wrote its output" || pass
+
+# Progress goes to a terminal only: one line, rewritten with carriage returns.
+if [ -z "$run" ] && command -v script >/dev/null; then
+  script -qec "'$cli' make '$ZELMORA_SAMPLES/tulip.bmp' '$work/progress.bmp' --stamps 3 --seed 1" \
+    /dev/null >"$work/terminal" 2>&1
+  if grep -q $'\rmaking   0%\rmaking  33%\rmaking  66%\rmaking done' "$work/terminal"; then pass; else
+    fail "progress on a terminal: have '$(od -c "$work/terminal" | head -5)'"
+  fi
+fi
+
+# make --wallpaper: the made picture becomes the wallpaper file, as the tile and centre commands
+# do after a make.
+expect make-wallpaper-tile 0 "" "" -- \
+  make "$dot" "$work/made.bmp" --size 100x100 --stamps 2 --seed 0 --wallpaper tile
+cmp -s "$wallpaper_file" "$work/made.bmp"
+check make-wallpaper-writes-the-made-picture $? 0
+check make-wallpaper-tiles "$(tile_setting)" "$tiled"
+check make-wallpaper-installs "$(wallpaper_setting)" "$(as_wallpaper "$shown_file")"
+expect make-wallpaper-centre 0 "" "" -- \
+  make "$dot" "$work/made.bmp" --size 100x100 --stamps 1 --seed 3 --wallpaper centre
+cmp -s "$wallpaper_file" "$work/seed3.want"
+check make-wallpaper-centre-writes-the-new-picture $? 0
+check make-wallpaper-centres "$(tile_setting)" "$centred"
+expect make-wallpaper-bad-word 2 "" "usage:" -- make "$dot" "$work/u.bmp" --wallpaper middle
+
 echo "$passes passed, $failures failed"
 [ "$failures" = 0 ]

@@ -20,6 +20,7 @@ struct Command {
 };
 constexpr Command kCommands[] = {
     {"info", RunInfoCommand},
+    {"make", RunMakeCommand},
     {"wallpaper", RunWallpaperCommand},
 };
 }  // namespace
@@ -29,6 +30,9 @@ int UsageError(const char* problem) {
     std::fprintf(stderr, "zelmora-cli: %s\n", problem);
   std::fputs(
       "usage: zelmora-cli info SOURCE.bmp\n"
+      "       zelmora-cli make SOURCE.bmp OUTPUT.bmp [--size WIDTHxHEIGHT] [--stamps N] "
+      "[--seed D]\n"
+      "                        [--wallpaper tile|centre]\n"
       "       zelmora-cli wallpaper export SOURCE.bmp tile|centre\n"
       "       zelmora-cli wallpaper recall tile|centre\n"
       "       zelmora-cli wallpaper install FILE tile|centre\n"

@@ -8,8 +8,6 @@
 #include "platform/folders.h"
 #include "wallpaper/wallpaper.h"
 
-namespace {
-// "tile" or "centre" into the operations' tile flag; false when it is neither.
 bool ReadTileWord(const char* word, bool& tile) {
   if (std::strcmp(word, "tile") == 0) {
     tile = true;
@@ -21,6 +19,8 @@ bool ReadTileWord(const char* word, bool& tile) {
   }
   return false;
 }
+
+namespace {
 
 bool IsAbsolute(const std::string& path) {
 #ifdef _WIN32

@@ -7,18 +7,6 @@
 
 namespace {
 
-// Runs a block with the process's current folder moved, as a file dialog moves it.
-class InFolder {
- public:
-  explicit InFolder(const std::filesystem::path& folder) : saved_(std::filesystem::current_path()) {
-    std::filesystem::current_path(folder);
-  }
-  ~InFolder() { std::filesystem::current_path(saved_); }
-
- private:
-  std::filesystem::path saved_;
-};
-
 std::string WriteFixture(const TempFolder& folder, const std::string& name, const BmpFixture& f) {
   const std::string path = folder.File(name);
   WriteFileBytes(path, f.File());

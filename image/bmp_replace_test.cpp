@@ -2,20 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "image/bmp_writer.h"
-#include "testing/file_size_limit.h"
 #include "testing/test_support.h"
 
 namespace {
-
-PackedDib PictureOf(const BmpFixture& fixture) {
-  const Bytes record = fixture.Record();
-  PackedDib picture = PackedDib::Allocate(record.size());
-  std::memcpy(picture.bytes(), record.data(), record.size());
-  return picture;
-}
 
 std::size_t FilesIn(const TempFolder& folder) {
   std::size_t count = 0;

@@ -2,19 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "platform/file_io.h"
 #include "testing/test_support.h"
 
 namespace {
-
-PackedDib PictureOf(const BmpFixture& fixture) {
-  const Bytes record = fixture.Record();
-  PackedDib picture = PackedDib::Allocate(record.size());
-  std::memcpy(picture.bytes(), record.data(), record.size());
-  return picture;
-}
 
 std::uint32_t Le32(const Bytes& bytes, std::size_t at) {
   return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |

@@ -2,17 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "testing/test_support.h"
 
 namespace {
-
-PackedDib PictureOf(const Bytes& record) {
-  PackedDib picture = PackedDib::Allocate(record.size());
-  std::memcpy(picture.bytes(), record.data(), record.size());
-  return picture;
-}
 
 struct LayoutCase {
   const char* name;

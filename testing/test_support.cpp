@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <csignal>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -154,6 +156,40 @@ Bytes BmpFixture::File() const {
   std::copy(record.begin(), record.end(), out.begin() + 14);
   return out;
 }
+
+PackedDib PictureOf(const Bytes& record) {
+  PackedDib picture = PackedDib::Allocate(record.size());
+  if (!picture)
+    throw std::runtime_error("no memory for a test picture");
+  std::memcpy(picture.bytes(), record.data(), record.size());
+  return picture;
+}
+
+PackedDib PictureOf(const BmpFixture& fixture) {
+  return PictureOf(fixture.Record());
+}
+
+InFolder::InFolder(const fs::path& folder) : saved_(fs::current_path()) {
+  fs::current_path(folder);
+}
+InFolder::~InFolder() {
+  std::error_code ignored;
+  fs::current_path(saved_, ignored);
+}
+
+#ifndef _WIN32
+FileSizeLimit::FileSizeLimit(rlim_t bytes) {
+  getrlimit(RLIMIT_FSIZE, &saved_);
+  previous_ = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limit = saved_;
+  limit.rlim_cur = bytes;
+  setrlimit(RLIMIT_FSIZE, &limit);
+}
+FileSizeLimit::~FileSizeLimit() {
+  setrlimit(RLIMIT_FSIZE, &saved_);
+  std::signal(SIGXFSZ, previous_);
+}
+#endif
 
 namespace {
 void RecordWarning(const char* text, const char* caption, void* context) {

@@ -7,7 +7,12 @@
 #include <utility>
 #include <vector>
 
+#include "image/packed_dib.h"
 #include "platform/file_io.h"
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -57,6 +62,38 @@ struct BmpFixture {
   // The whole file: a 14-byte file header and the record.
   Bytes File() const;
 };
+
+// A picture block holding `record`, or the record of `fixture`, as the reader would keep it.
+PackedDib PictureOf(const Bytes& record);
+PackedDib PictureOf(const BmpFixture& fixture);
+
+// Runs a block with the process's current folder moved, as a file dialog moves it.
+class InFolder {
+ public:
+  explicit InFolder(const std::filesystem::path& folder);
+  ~InFolder();
+  InFolder(const InFolder&) = delete;
+  InFolder& operator=(const InFolder&) = delete;
+
+ private:
+  std::filesystem::path saved_;
+};
+
+#ifndef _WIN32
+// A file-size limit stands in for a full disk while it lives: every write past it fails with
+// EFBIG (and the signal that would end the process is ignored).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes);
+  ~FileSizeLimit();
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*previous_)(int) = nullptr;
+};
+#endif
 
 // Records every warning shown through the platform while it lives.
 class WarningRecorder {

@@ -11,7 +11,6 @@
 #include "platform/desktop_readback_test_support.h"
 #include "platform/file_io.h"
 #include "platform/folders.h"
-#include "testing/file_size_limit.h"
 #include "testing/test_support.h"
 
 namespace {
@@ -37,13 +36,6 @@ std::string AsWallpaper(const std::string& name) {
 
 std::string TileSetting(bool tile) {
   return tile ? kTiled : kCentred;
-}
-
-PackedDib PictureOf(const BmpFixture& fixture) {
-  const Bytes record = fixture.Record();
-  PackedDib picture = PackedDib::Allocate(record.size());
-  std::memcpy(picture.bytes(), record.data(), record.size());
-  return picture;
 }
 
 BmpFixture Fixture(std::int32_t width, std::int32_t height, std::uint16_t bits) {
