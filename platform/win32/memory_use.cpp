@@ -1,0 +1,15 @@
+#include "platform/memory_use.h"
+
+#include <psapi.h>
+#include <windows.h>
+
+std::size_t ProcessMemoryInUse() {
+  PROCESS_MEMORY_COUNTERS_EX counters = {};
+  counters.cb = sizeof counters;
+  if (!K32GetProcessMemoryInfo(GetCurrentProcess(),
+                               reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                               sizeof counters)) {
+    return 0;
+  }
+  return counters.PrivateUsage;
+}
