@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 
 APT_PACKAGES := cmake g++ make pkg-config libgtest-dev libgmock-dev googletest \
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
-  wine64 xvfb xauth locales fonts-ipafont-gothic imagemagick libc-bin \
+  wine64 fonts-wine xvfb xauth locales fonts-ipafont-gothic imagemagick libc-bin \
   clang libclang-rt-14-dev libglib2.0-dev libglib2.0-bin gsettings-desktop-schemas
 
 PRESETS := native native-asan windows
@@ -60,6 +60,13 @@ demo: build
 	  echo "== wrote build/demo/wallpaper.png"; \
 	else \
 	  echo "== ImageMagick is not installed: build/demo/wallpaper.png not made"; \
+	fi
+	@if [ -n "$${DISPLAY:-}" ]; then \
+	  echo "== Zelmora.exe under Wine on display $$DISPLAY (close its window to end the demo)"; \
+	  WINEPREFIX=$(CURDIR)/build/windows/wineprefix-demo cmake/wine-run.sh build/windows/bin/Zelmora.exe; \
+	else \
+	  echo "== no display (DISPLAY is not set), so Zelmora.exe is not started;"; \
+	  echo "   docs/zelmora-start.png shows it, and tools/screenshot.sh takes that picture again"; \
 	fi
 
 clean:
