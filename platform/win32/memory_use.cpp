@@ -1,7 +1,8 @@
 #include "platform/memory_use.h"
 
-#include <psapi.h>
 #include <windows.h>
+// psapi.h needs the types of windows.h before it.
+#include <psapi.h>
 
 std::size_t ProcessMemoryInUse() {
   PROCESS_MEMORY_COUNTERS_EX counters = {};
