@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 
-// The memory that the process holds now, in bytes: the resident set on Linux, the private bytes
-// on Windows. For checks that a long session does not grow; 0 when it cannot be told.
+// The memory that the process holds now, in bytes: the resident set on Linux, the private
+// memory committed on Windows. For checks that a long session does not grow; 0 when it cannot be
+// told.
 std::size_t ProcessMemoryInUse();

@@ -5,12 +5,10 @@
 #include <psapi.h>
 
 std::size_t ProcessMemoryInUse() {
-  PROCESS_MEMORY_COUNTERS_EX counters = {};
+  // PagefileUsage is the private memory committed; Wine fills no field beyond the basic record.
+  PROCESS_MEMORY_COUNTERS counters = {};
   counters.cb = sizeof counters;
-  if (!K32GetProcessMemoryInfo(GetCurrentProcess(),
-                               reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                               sizeof counters)) {
+  if (!K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
     return 0;
-  }
-  return counters.PrivateUsage;
+  return counters.PagefileUsage;
 }
