@@ -28,6 +28,7 @@ namespace {
 struct WindowSearch {
   DWORD processId;
   const wchar_t* className;
+  const std::wstring* title;  // null for any
   HWND found;
 };
 
@@ -36,7 +37,8 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM context) {
   DWORD processId = 0;
   GetWindowThreadProcessId(window, &processId);
   if (processId == search->processId && IsWindowVisible(window) &&
-      ClassOf(window) == search->className) {
+      ClassOf(window) == search->className &&
+      (search->title == nullptr || WindowText(window) == *search->title)) {
     search->found = window;
     return FALSE;
   }
@@ -45,7 +47,14 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM context) {
 }  // namespace
 
 HWND ProgramUnderTest::FindWindowOfClass(const wchar_t* className) const {
-  WindowSearch search = {info_.dwProcessId, className, nullptr};
+  WindowSearch search = {info_.dwProcessId, className, nullptr, nullptr};
+  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND ProgramUnderTest::FindWindowOfClass(const wchar_t* className,
+                                         const std::wstring& title) const {
+  WindowSearch search = {info_.dwProcessId, className, &title, nullptr};
   EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
@@ -73,6 +82,74 @@ std::wstring WindowText(HWND window) {
   wchar_t text[512] = {};
   SendMessageW(window, WM_GETTEXT, sizeof text / sizeof text[0], reinterpret_cast<LPARAM>(text));
   return text;
+}
+
+void SetText(HWND window, const std::wstring& text) {
+  SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+namespace {
+struct DescendantSearch {
+  const wchar_t* className;
+  HWND found;
+};
+
+BOOL CALLBACK MatchDescendant(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<DescendantSearch*>(context);
+  if (ClassOf(window) == search->className) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+}  // namespace
+
+HWND FindDescendant(HWND parent, const wchar_t* className) {
+  DescendantSearch search = {className, nullptr};
+  EnumChildWindows(parent, MatchDescendant, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::wstring MessageBoxText(HWND box) {
+  // Wine's message box numbers its text 0xFFFF as Windows does (older versions used 100); the
+  // icon is the static control 1088.
+  for (const int id : {0xFFFF, 100}) {
+    if (HWND text = GetDlgItem(box, id))
+      return WindowText(text);
+  }
+  return std::wstring();
+}
+
+HWND FileNameField(HWND fileDialog) {
+  HWND field = GetDlgItem(fileDialog, 0x47c);
+  if (field == nullptr || ClassOf(field) == L"Edit")
+    return field;
+  return FindDescendant(field, L"Edit");
+}
+
+void ClickButton(HWND dialog, int id) {
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+bool RunToEnd(const std::wstring& commandLine, DWORD timeoutMs, DWORD& exitCode) {
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info = {};
+  std::wstring line = commandLine;
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                      nullptr, &startup, &info))
+    return false;
+  const bool ended = WaitForSingleObject(info.hProcess, timeoutMs) == WAIT_OBJECT_0;
+  if (ended) {
+    GetExitCodeProcess(info.hProcess, &exitCode);
+  } else {
+    TerminateProcess(info.hProcess, 99);
+    WaitForSingleObject(info.hProcess, kShortTimeoutMs);
+  }
+  CloseHandle(info.hThread);
+  CloseHandle(info.hProcess);
+  return ended;
 }
 
 std::wstring ClassOf(HWND window) {

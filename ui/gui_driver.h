@@ -30,6 +30,8 @@ class ProgramUnderTest {
   HWND WaitForWindow(const wchar_t* className, DWORD timeoutMs) const;
   // The visible top-level window of that class right now, or null.
   HWND FindWindowOfClass(const wchar_t* className) const;
+  // The same with that title.
+  HWND FindWindowOfClass(const wchar_t* className, const std::wstring& title) const;
   // True when the process ended within the time; its exit code then goes to `exitCode`.
   bool WaitForExit(DWORD timeoutMs, DWORD& exitCode) const;
 
@@ -51,7 +53,8 @@ bool WaitUntil(Condition done, DWORD timeoutMs, DWORD pollMs = 50) {
   }
 }
 
-std::wstring WindowText(HWND window);  // WM_GETTEXT, which crosses processes
+std::wstring WindowText(HWND window);                 // WM_GETTEXT, which crosses processes
+void SetText(HWND window, const std::wstring& text);  // WM_SETTEXT, as typing would leave it
 std::wstring ClassOf(HWND window);
 std::string Utf8(const std::wstring& text);  // for failure messages
 
@@ -102,6 +105,23 @@ class ScreenPixels {
 
 // The pixels over a window's client area, at client coordinates.
 ScreenPixels ClientPixels(HWND window);
+
+// The first window of that class among the descendants of `parent`, depth first; null if none.
+HWND FindDescendant(HWND parent, const wchar_t* className);
+
+// A message box's text (its static control 0xFFFF); empty when it has none.
+std::wstring MessageBoxText(HWND box);
+
+// A file dialog's file-name field: the edit control inside its control 0x47c (a combo box in
+// the explorer-style dialog), or that control itself when it is the edit.
+HWND FileNameField(HWND fileDialog);
+
+// Clicks a dialog's button as the button itself reports it: WM_COMMAND with BN_CLICKED.
+void ClickButton(HWND dialog, int id);
+
+// Runs a command line as a process of its own to its end; false when it could not start or
+// did not end within the time. Its exit code goes to `exitCode`.
+bool RunToEnd(const std::wstring& commandLine, DWORD timeoutMs, DWORD& exitCode);
 
 // Mouse and keyboard input, as the system delivers a user's.
 void MoveMouseTo(POINT screen);

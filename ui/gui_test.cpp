@@ -10,10 +10,8 @@
 #include <vector>
 
 #include "ui/gui_driver.h"
+#include "ui/gui_fixture.h"
 
-#ifndef ZELMORA_EXE
-#error "ZELMORA_EXE must name the program under test"
-#endif
 #ifndef ZELMORA_MENU_PROBE
 #error "ZELMORA_MENU_PROBE must name the menu probe DLL"
 #endif
@@ -40,36 +38,6 @@ RECT PlaceInParent(HWND child) {
 POINT Centre(const RECT& r) {
   return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
-
-// Zelmora.exe just started, with its main window on the screen.
-class ZelmoraAtStart : public testing::Test {
- protected:
-  void SetUp() override {
-    program_ = std::make_unique<ProgramUnderTest>(L"" ZELMORA_EXE);
-    ASSERT_TRUE(program_->started())
-        << "cannot start " << ZELMORA_EXE << ": error " << program_->startError();
-    window_ = program_->WaitForWindow(L"ZELMORA", kFirstWindowTimeoutMs);
-    ASSERT_NE(window_, nullptr) << "no visible window of class ZELMORA within "
-                                << kFirstWindowTimeoutMs / 1000 << " s";
-  }
-
-  HWND Toolbar() const { return GetDlgItem(window_, 800); }
-
-  // The process ends within the short bound, with exit code 0, and its window is gone.
-  void ExpectCleanExit() const {
-    DWORD code = 0;
-    ASSERT_TRUE(program_->WaitForExit(kShortTimeoutMs, code))
-        << "the program still runs " << kShortTimeoutMs / 1000 << " s after closing";
-    EXPECT_EQ(code, 0u) << "have exit code " << code << ", want 0";
-    EXPECT_FALSE(IsWindow(window_));
-  }
-
-  // A visible popup menu of the program, or null.
-  HWND PopupMenu() const { return program_->FindWindowOfClass(L"#32768"); }
-
-  std::unique_ptr<ProgramUnderTest> program_;
-  HWND window_ = nullptr;
-};
 
 TEST_F(ZelmoraAtStart, IsTitledZelmoraSizedForTheDefaultTargetAndCentred) {
   EXPECT_EQ(Utf8(WindowText(window_)), "Zelmora");
