@@ -13,6 +13,9 @@
 #include "ui/gui_driver.h"
 #include "ui/gui_fixture.h"
 
+#ifndef ZELMORA_TITLE_PROBE
+#error "ZELMORA_TITLE_PROBE must name the title probe DLL"
+#endif
 #ifndef ZELMORA_CLI
 #error "ZELMORA_CLI must name the command-line program"
 #endif
@@ -53,8 +56,8 @@ BmpFixture SmallSource() {
   return picture;
 }
 
-// The wallpaper as stored in the user's profile, in the ANSI code page. (SPI_GETDESKWALLPAPER
-// would not do from here: Wine's user32 keeps the value it first read for the whole process.)
+// The wallpaper as stored in the user's profile, in the ANSI code page. SPI_GETDESKWALLPAPER can
+// be asked only once here: Wine's user32 keeps the value that a process first read or wrote.
 std::string StoredWallpaperValue() {
   HKEY key;
   if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_QUERY_VALUE, &key) !=
@@ -203,10 +206,25 @@ void ExpectPreviewShows(HWND window, const Bytes& file) {
                      << " preview pixels differ from the saved picture";
 }
 
+// Every title the main window was given while `recorder` listened, one per line.
+std::string TitlesOf(const TitleRecorder& recorder) {
+  std::string lines;
+  for (const std::wstring& title : recorder.Titles())
+    lines += Utf8(title) + "\n";
+  return lines;
+}
+
 TEST_F(Commands, MakeShowsTheMadePictureAndSavesWhatTheCommandLineMakes) {
   OpenSource(64, 48);
-  Make(L"4");
-  EXPECT_EQ(Utf8(WindowText(window_)), Utf8(L"Zelmora (64x48 16色)"));
+  {
+    // The percentage before each of the 4 stamps, never 100, then the final title.
+    const TitleRecorder recorder(window_, L"" ZELMORA_TITLE_PROBE);
+    ASSERT_TRUE(recorder.listening());
+    Make(L"4");
+    EXPECT_EQ(TitlesOf(recorder), Utf8(L"Zelmora 処理中 - 0% -\nZelmora 処理中 - 25% -\n"
+                                       L"Zelmora 処理中 - 50% -\nZelmora 処理中 - 75% -\n"
+                                       L"Zelmora (64x48 16色)\n"));
+  }
 
   // The save dialog offers the path last opened; a name without extension takes ".bmp".
   const std::wstring offered = SaveAs(folder_.File("made"));
@@ -261,7 +279,14 @@ TEST_F(Commands, MakeShowsTheMadePictureAndSavesWhatTheCommandLineMakes) {
 }
 
 TEST_F(Commands, WallpaperCommandsWriteTheFileAndTheSettingsAndKeepTheTitle) {
-  ForgetDesktopSettings();
+  // Cleared in the store itself, so that this process has not yet read or written the setting.
+  HKEY desktop;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, KEY_SET_VALUE, &desktop) ==
+      ERROR_SUCCESS) {
+    RegDeleteValueA(desktop, "TileWallpaper");
+    RegDeleteValueA(desktop, "Wallpaper");
+    RegCloseKey(desktop);
+  }
   const std::string wallpaperFile = WindowsFolderPath() + "\\ZELMORA.BMP";
   DeleteFileA(wallpaperFile.c_str());
   OpenSource(64, 48);
@@ -284,7 +309,13 @@ TEST_F(Commands, WallpaperCommandsWriteTheFileAndTheSettingsAndKeepTheTitle) {
   EXPECT_EQ(pictureSize(), "24x20");
   expectDesktop(tiled, wallpaperFile);
 
-  Make(L"4");
+  {
+    // No stamps: no progress title, the final title at once.
+    const TitleRecorder recorder(window_, L"" ZELMORA_TITLE_PROBE);
+    ASSERT_TRUE(recorder.listening());
+    Make(L"0");
+    EXPECT_EQ(TitlesOf(recorder), Utf8(L"Zelmora (64x48 16色)\n"));
+  }
   RunCommand(1004);
   EXPECT_EQ(pictureSize(), "64x48") << "the made picture was not exported";
   const Bytes exported = BytesOf(wallpaperFile);
@@ -307,6 +338,7 @@ TEST_F(Commands, WallpaperCommandsWriteTheFileAndTheSettingsAndKeepTheTitle) {
   Settle();
   expectDesktop(tiled, source_);
   EXPECT_EQ(BytesOf(wallpaperFile), exported);
+  EXPECT_EQ(Lower(StoredWallpaper()), Lower(source_)) << "by SPI_GETDESKWALLPAPER";
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include "ui/gui_driver.h"
 
 #include "ui/gui_menu_probe.h"
+#include "ui/gui_title_probe.h"
+
+#include <cwchar>
 
 ProgramUnderTest::ProgramUnderTest(const std::wstring& path) {
   STARTUPINFOW startup = {};
@@ -256,6 +259,53 @@ std::vector<MenuItem> ReadWindowMenu(HWND window, const std::wstring& probePath)
   }
   FreeLibrary(probe);
   return items;
+}
+
+TitleRecorder::TitleRecorder(HWND window, const std::wstring& probePath) : window_(window) {
+  mapping_ = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                kTitleProbeTextChars * sizeof(wchar_t), kTitleProbeText);
+  probe_ = LoadLibraryW(probePath.c_str());
+  if (mapping_ == nullptr || probe_ == nullptr)
+    return;
+  auto hook = reinterpret_cast<HOOKPROC>(
+      reinterpret_cast<void*>(GetProcAddress(probe_, kTitleProbeHookName)));
+  if (hook != nullptr)
+    hook_ = SetWindowsHookExW(WH_CALLWNDPROCRET, hook, probe_,
+                              GetWindowThreadProcessId(window, nullptr));
+}
+
+TitleRecorder::~TitleRecorder() {
+  if (hook_ != nullptr)
+    UnhookWindowsHookEx(hook_);
+  if (probe_ != nullptr)
+    FreeLibrary(probe_);
+  if (mapping_ != nullptr)
+    CloseHandle(mapping_);
+}
+
+std::vector<std::wstring> TitleRecorder::Titles() const {
+  std::vector<std::wstring> titles;
+  if (mapping_ == nullptr)
+    return titles;
+  const auto* text = static_cast<const wchar_t*>(MapViewOfFile(mapping_, FILE_MAP_READ, 0, 0, 0));
+  if (text == nullptr)
+    return titles;
+  const std::wstring all(text, wcsnlen(text, kTitleProbeTextChars));
+  UnmapViewOfFile(text);
+  wchar_t handle[32];
+  swprintf(handle, 32, L"%llx|",
+           static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window_)));
+  size_t start = 0;
+  while (start < all.size()) {
+    size_t end = all.find(L'\n', start);
+    if (end == std::wstring::npos)
+      end = all.size();
+    const std::wstring line = all.substr(start, end - start);
+    if (line.rfind(handle, 0) == 0)
+      titles.push_back(line.substr(wcslen(handle)));
+    start = end + 1;
+  }
+  return titles;
 }
 
 ScreenPixels ClientPixels(HWND window) {

@@ -88,6 +88,25 @@ struct MenuItem {
 // empty when the probe did not answer in time.
 std::vector<MenuItem> ReadWindowMenu(HWND window, const std::wstring& probePath);
 
+// Records every text that `window` is given from now on, inside the owning process through the
+// title probe DLL at `probePath`, until this goes.
+class TitleRecorder {
+ public:
+  TitleRecorder(HWND window, const std::wstring& probePath);
+  ~TitleRecorder();
+  TitleRecorder(const TitleRecorder&) = delete;
+  TitleRecorder& operator=(const TitleRecorder&) = delete;
+  bool listening() const { return hook_ != nullptr; }
+  // The texts so far, in order.
+  std::vector<std::wstring> Titles() const;
+
+ private:
+  HWND window_;
+  HANDLE mapping_ = nullptr;
+  HMODULE probe_ = nullptr;
+  HHOOK hook_ = nullptr;
+};
+
 // The screen's pixels over a rectangle (screen coordinates), captured at one moment.
 class ScreenPixels {
  public:
