@@ -1,5 +1,7 @@
 #include "bench/ratio_table.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 
 namespace {
@@ -25,6 +27,8 @@ double Milliseconds(const benchmark::BenchmarkReporter::Run& run) {
   return seconds * 1e3;
 }
 }  // namespace
+
+RatioTable::RatioTable() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
 
 void RatioTable::AddCase(const std::string& name, Goals goals) {
   order_.push_back(name);

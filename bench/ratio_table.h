@@ -17,6 +17,8 @@ struct Goals {
 
 class RatioTable : public benchmark::ConsoleReporter {
  public:
+  // Colours only on a terminal.
+  RatioTable();
   void AddCase(const std::string& name, Goals goals);
   void ReportRuns(const std::vector<Run>& runs) override;
   // Times are CPU time per make, the median of the repetitions (lowest .. highest beside it).

@@ -1,6 +1,6 @@
 #pragma once
 // The rectangle copies that a stamping pass is made of, in as many forms as this build and this
-// processor allow: byte by byte (any processor), 16 bytes at a time with SSE2 (every x86-64),
+// processor allow: plain loops (any processor), 16 bytes at a time with SSE2 (every x86-64),
 // and 32 at a time with AVX2 where the processor has it. All forms give the same bytes. Each
 // reads and writes only the `count` bytes of each row; `from` and `mask` never overlap `to`.
 #include <cstddef>
@@ -39,8 +39,8 @@ struct RectCopies {
   void (*copyMasked)(const RectCopy& rect);
 };
 
-// The forms this build holds that this processor can run, the byte-by-byte one first and the
-// fastest last.
+// The forms this build holds that this processor can run, the plain one first and the fastest
+// last.
 std::span<const RectCopies* const> UsableRectCopies();
 
 // The fastest of them, which the stamping passes use.

@@ -10,7 +10,7 @@
 
 namespace {
 
-TEST(RectCopies, TheByteByByteFormComesFirstAndThePassesUseTheLast) {
+TEST(RectCopies, ThePlainFormComesFirstAndThePassesUseTheLast) {
   const auto forms = UsableRectCopies();
   ASSERT_FALSE(forms.empty());
   EXPECT_EQ(std::string(forms.front()->name), "portable");
