@@ -7,15 +7,21 @@ JOBS ?= $(shell nproc)
 APT_PACKAGES := cmake g++ make pkg-config libgtest-dev libgmock-dev googletest \
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
   wine64 fonts-wine xvfb xauth locales fonts-ipafont-gothic imagemagick libc-bin \
-  clang libclang-rt-14-dev libglib2.0-dev libglib2.0-bin gsettings-desktop-schemas
+  clang libclang-rt-14-dev libglib2.0-dev libglib2.0-bin gsettings-desktop-schemas \
+  libbenchmark-dev
 
 PRESETS := native native-asan windows
+
+# `make bench`: each benchmark is repeated this often, in random order, and the table takes the
+# median of the repetitions.
+BENCH_REPETITIONS ?= 5
+BENCH_FLAGS ?=
 
 # Seconds each fuzz target runs in `make fuzz`; `make test` gives each a short run.
 FUZZ_SECONDS ?= 60
 TEST_FUZZ_SECONDS ?= 10
 
-.PHONY: build test demo deps configure clean fuzz fuzz-build
+.PHONY: build test demo deps configure clean fuzz fuzz-build bench
 
 deps:
 	@bash tools/install-deps.sh $(APT_PACKAGES)
@@ -46,6 +52,12 @@ fuzz-build: deps
 
 fuzz: fuzz-build
 	@bash tools/run-fuzzers.sh $(FUZZ_SECONDS)
+
+bench: deps
+	@[ -f build/native/CMakeCache.txt ] || cmake --preset native >/dev/null
+	@echo "== building compositor_bench"; cmake --build --preset native -j $(JOBS) --target compositor_bench
+	@build/native/bin/compositor_bench --benchmark_repetitions=$(BENCH_REPETITIONS) \
+	  --benchmark_enable_random_interleaving=true $(BENCH_FLAGS)
 
 demo: build
 	@echo "== zelmora-cli info samples/tulip.bmp"

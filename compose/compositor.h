@@ -27,14 +27,16 @@ void FillBackground(PackedDib& made, std::uint8_t fill);
 // ((ox + x) mod width, (oy + r) mod height) of `made`, rows counted in stored order. Both have
 // the same bit count; 0 <= ox < width and 0 <= oy < height of `made`, which is at least as large
 // as `source`. Transparent pixels leave what is there; at 4 bits the other half of a byte stays.
-void StampPicture(const PackedDib& source, PackedDib& made, std::int32_t ox, std::int32_t oy);
+// False, with `made` unchanged, when the pass's working rows cannot be had.
+bool StampPicture(const PackedDib& source, PackedDib& made, std::int32_t ox, std::int32_t oy);
 
 // The made picture: a new picture of targetWidth x targetHeight carrying the header and colour
 // table of `source` (only biWidth and biHeight differ), filled with the background index of
 // MarkWhiteEntries and stamped stampCount times (none when 0 or less) at offsets drawn from
-// `random`, x then y, each pass told to `progress` first. Requires source width <= targetWidth
-// <= 32767 and the same for the heights; none when they are not met or no canvas can be had,
-// and then nothing else has changed.
+// `random`, x then y, each pass told to `progress` first. The flags are read once, before the
+// first pass. Requires source width <= targetWidth <= 32767 and the same for the heights; none
+// when they are not met or the memory for the canvas or the passes cannot be had, and then
+// nothing else has changed.
 PackedDib ComposeWallpaper(const PackedDib& source, std::int32_t targetWidth,
                            std::int32_t targetHeight, std::int32_t stampCount,
                            const ProgressReport& progress, RandomState& random);

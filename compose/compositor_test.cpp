@@ -7,6 +7,7 @@
 #include <random>
 #include <vector>
 
+#include "compose/compose_test_support.h"
 #include "compose/reference_compositor.h"
 #include "testing/test_support.h"
 
@@ -16,15 +17,6 @@ constexpr std::uint32_t kWhiteEntry = 0x00FFFFFF;  // blue, green, red 255, rese
 
 void ClearFlags() {
   std::fill(std::begin(transparentFlags), std::end(transparentFlags), 0);
-}
-
-// The record bytes of a made picture: what a file holds after its 14-byte file header.
-Bytes RecordOf(const PackedDib& picture) {
-  const std::size_t length =
-      DibPixelOffset(picture) +
-      static_cast<std::size_t>(DibStride(DibWidth(picture), DibBitCount(picture))) *
-          DibHeight(picture);
-  return Bytes(picture.bytes(), picture.bytes() + length);
 }
 
 std::int32_t PixelAt(const PackedDib& picture, std::int32_t x, std::int32_t row) {
@@ -344,15 +336,6 @@ TEST(ComposeWallpaper, ProgramWideGeneratorRunsOnFromOneMakeToTheNext) {
 
 // ---- One stamping pass
 
-// A made picture of the given size filled with `fill`, for stamping by hand.
-PackedDib Canvas(const PackedDib& source, std::int32_t width, std::int32_t height,
-                 std::uint8_t fill) {
-  RandomState random = InitialRandomState();
-  PackedDib made = ComposeWallpaper(source, width, height, 0, nullptr, random);
-  FillBackground(made, fill);
-  return made;
-}
-
 TEST(StampPicture, WrapsAroundTheRightAndBottomEdges) {
   BmpFixture f = Picture(10, 2, 8);
   for (std::uint8_t i = 0; i < 20; ++i)
@@ -428,22 +411,6 @@ RandomCase MakeRandomCase(std::mt19937& rng) {
   return c;
 }
 
-// Rows may end in bytes (and at 4 bits an odd width's last half byte) that are no pixel; a file
-// can hold anything there.
-void ScrambleRowEnds(PackedDib& picture, std::mt19937& rng) {
-  const std::uint32_t width = DibWidth(picture);
-  const std::uint32_t bits = DibBitCount(picture);
-  const std::uint32_t stride = DibStride(DibWidth(picture), bits);
-  const std::uint32_t used = (width * bits + 7) / 8;
-  for (std::uint32_t r = 0; r < DibHeight(picture); ++r) {
-    std::uint8_t* row = DibPixels(picture) + r * stride;
-    for (std::uint32_t i = used; i < stride; ++i)
-      row[i] = static_cast<std::uint8_t>(rng());
-    if (bits == 4 && width % 2 == 1)
-      row[used - 1] = static_cast<std::uint8_t>((row[used - 1] & 0xF0) | (rng() & 0x0F));
-  }
-}
-
 TEST(ComposeWallpaper, AgreesWithTheReferenceOnRandomPictures) {
   std::mt19937 rng(20240229);
   for (int round = 0; round < 2000; ++round) {
@@ -476,6 +443,64 @@ TEST(ComposeWallpaper, AgreesWithTheReferenceOnRandomPictures) {
     EXPECT_TRUE(SameState(real, reference)) << what;
     EXPECT_TRUE(std::equal(std::begin(flags), std::end(flags), std::begin(transparentFlags)))
         << what;
+  }
+}
+
+// The benchmark's shapes at small sizes and the narrowest pictures, with none, one, four and
+// five white entries (the copies skip up to four indices by value and take a mask beyond), about
+// 30 % of the pixels white: the whole make, reports and draws included.
+TEST(ComposeWallpaper, AgreesWithTheReferenceOnTheBenchmarkShapes) {
+  struct Shape {
+    std::uint16_t bits;
+    std::int32_t width, height, targetWidth, targetHeight, stamps;
+  };
+  const Shape shapes[] = {
+      {8, 64, 48, 192, 108, 10}, {4, 64, 48, 192, 108, 10}, {8, 3, 3, 192, 108, 300},
+      {4, 193, 11, 193, 11, 6},  {8, 300, 3, 301, 4, 5},    {4, 601, 3, 603, 4, 5},
+      {4, 33, 2, 67, 3, 9},      {8, 1, 1, 1, 1, 3},        {4, 1, 5, 1, 6, 4},
+      {8, 1, 4, 7, 5, 6},
+  };
+  std::mt19937 rng(640480);
+  for (const Shape& s : shapes) {
+    for (const int whites : {0, 1, 4, 5}) {
+      BmpFixture f = Picture(s.width, s.height, s.bits);
+      const std::uint32_t entries = f.TableEntries();
+      f.colours.assign(entries, 0x00808080);
+      std::vector<std::uint8_t> white;
+      while (static_cast<int>(white.size()) < whites) {
+        const auto i = static_cast<std::uint8_t>(rng() % entries);
+        if (f.colours[i] != kWhiteEntry) {
+          f.colours[i] = kWhiteEntry;
+          white.push_back(i);
+        }
+      }
+      for (std::int32_t i = 0; i < s.width * s.height; ++i) {
+        f.pixels.push_back(!white.empty() && rng() % 10 < 3
+                               ? white[rng() % white.size()]
+                               : static_cast<std::uint8_t>(rng() % entries));
+      }
+      PackedDib source = PictureOf(f);
+      ScrambleRowEnds(source, rng);
+      ReferenceFlags flags = {};
+      std::fill(std::begin(transparentFlags), std::end(transparentFlags), 0);
+      RandomState real = InitialRandomState();
+      WarmUpRandomAt(real, static_cast<std::time_t>(rng() % 100));
+      RandomState reference = real;
+      std::vector<std::int32_t> realReports, referenceReports;
+      const PackedDib made = ComposeWallpaper(
+          source, s.targetWidth, s.targetHeight, s.stamps,
+          [&](std::int32_t p) { realReports.push_back(p); }, real);
+      const Bytes want = ReferenceCompose(source, s.targetWidth, s.targetHeight, s.stamps, flags,
+                                          reference, &referenceReports);
+      ASSERT_TRUE(made);
+      const std::string what = std::to_string(s.bits) + "-bit " + std::to_string(s.width) + "x" +
+                               std::to_string(s.height) + " on " + std::to_string(s.targetWidth) +
+                               "x" + std::to_string(s.targetHeight) + ", " +
+                               std::to_string(whites) + " white";
+      ASSERT_EQ(RecordOf(made), want) << what;
+      EXPECT_EQ(realReports, referenceReports) << what;
+      EXPECT_TRUE(SameState(real, reference)) << what;
+    }
   }
 }
 

@@ -12,7 +12,7 @@ enum class CoreOutcome {
   NoSource,         // make without a source picture
   NothingToSave,    // save without a made picture
   NothingToExport,  // wallpaper export with neither picture
-  OutOfMemory,      // the made picture's canvas could not be had
+  OutOfMemory,      // the memory for the made picture could not be had
 };
 
 // Everything the running program knows. Paths are code page 932 byte strings.

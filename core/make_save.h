@@ -12,8 +12,8 @@ std::int32_t ReadStampCount(const char* text);
 
 // The execute command: stampCount from the count text, then a new made picture composed from
 // the source at the target size, replacing the previous one, each pass told to `progress`.
-// NoSource (nothing changed) without a source picture; OutOfMemory when no canvas could be had,
-// and then no made picture is held.
+// NoSource (nothing changed) without a source picture; OutOfMemory when the memory for the canvas
+// or the passes could not be had, and then no made picture is held.
 CoreOutcome MakePicture(AppState& state, const char* countText, const ProgressReport& progress);
 
 // What the save command requires before its dialog: NothingToSave without a made picture.
