@@ -32,14 +32,6 @@ bool SameState(const RandomState& a, const RandomState& b) {
   return a.index == b.index && std::equal(a.words, a.words + RandomState::kWordCount, b.words);
 }
 
-BmpFixture Picture(std::int32_t width, std::int32_t height, std::uint16_t bits) {
-  BmpFixture f;
-  f.width = width;
-  f.height = height;
-  f.bitCount = bits;
-  return f;
-}
-
 // ---- MarkWhiteEntries
 
 TEST(MarkWhiteEntries, FlagsPureWhiteEntriesAndGivesTheHighest) {
@@ -50,26 +42,26 @@ TEST(MarkWhiteEntries, FlagsPureWhiteEntriesAndGivesTheHighest) {
     std::int32_t background;
     std::vector<int> white;
   };
-  BmpFixture v4 = Picture(4, 2, 8);
+  BmpFixture v4 = SizedFixture(4, 2, 8);
   v4.headerSize = 108;
-  BmpFixture used2 = Picture(4, 2, 8);
+  BmpFixture used2 = SizedFixture(4, 2, 8);
   used2.colourCount = 2;
   std::vector<std::uint32_t> last15(16, 0x00102030);
   last15[15] = kWhiteEntry;
   const Case cases[] = {
       {"8-bit, entries 3 and 7",
-       Picture(4, 2, 8),
+       SizedFixture(4, 2, 8),
        {0, 0, 0, kWhiteEntry, 0, 0, 0, kWhiteEntry},
        7,
        {3, 7}},
       {"red 254 is not white, a reserved byte does not matter",
-       Picture(4, 2, 8),
+       SizedFixture(4, 2, 8),
        {0x00FEFFFF, 0x80FFFFFF, 0x00FFFEFF, 0x00FFFFFE},
        1,
        {1}},
-      {"8-bit, none white", Picture(4, 2, 8), {}, 256, {}},
-      {"4-bit, entry 15", Picture(4, 2, 4), last15, 15, {15}},
-      {"4-bit, none white", Picture(4, 2, 4), {}, 16, {}},
+      {"8-bit, none white", SizedFixture(4, 2, 8), {}, 256, {}},
+      {"4-bit, entry 15", SizedFixture(4, 2, 4), last15, 15, {15}},
+      {"4-bit, none white", SizedFixture(4, 2, 4), {}, 16, {}},
       {"2 entries used, none white", used2, {0x00123456, 0x00FFFF00}, 2, {}},
       {"108-byte header: the table starts at 108", v4, {0, 0, kWhiteEntry}, 2, {2}},
   };
@@ -137,7 +129,7 @@ TEST(FillBackground, FillsTheReachOfEachRowAndZeroesTheRest) {
 
 TEST(ComposeWallpaper, CarriesTheSourceHeaderWithTheTargetSize) {
   for (const std::uint32_t headerSize : {40u, 108u, 16u}) {
-    BmpFixture f = Picture(5, 3, 4);
+    BmpFixture f = SizedFixture(5, 3, 4);
     f.headerSize = headerSize;
     f.sizeImage = 12345;
     f.colours = {0x00010203, kWhiteEntry};
@@ -180,7 +172,7 @@ TEST(ComposeWallpaper, FillsWithTheBackgroundIndex) {
       {"4-bit, width 10", 4, last15, 10, 0xFF},
   };
   for (const Case& c : cases) {
-    BmpFixture f = Picture(2, 2, c.bits);
+    BmpFixture f = SizedFixture(2, 2, c.bits);
     f.colours = c.colours;
     const PackedDib source = PictureOf(f);
     for (const std::int32_t stamps : {0, -5}) {
@@ -209,7 +201,7 @@ TEST(ComposeWallpaper, ReportsProgressBeforeEachPassAndDrawsTwicePerPass) {
     std::vector<std::int32_t> percentages;
   };
   const Case cases[] = {{3, {0, 33, 66}}, {7, {0, 14, 28, 42, 57, 71, 85}}, {1, {0}}};
-  const PackedDib source = PictureOf(Picture(3, 2, 8));
+  const PackedDib source = PictureOf(SizedFixture(3, 2, 8));
   for (const Case& c : cases) {
     RandomState random = InitialRandomState();
     std::vector<std::int32_t> reports;
@@ -237,7 +229,7 @@ TEST(ComposeWallpaper, ReportsProgressBeforeEachPassAndDrawsTwicePerPass) {
 // offsets, from the initial state, are the published fifth and sixth draws 81 and 13.
 TEST(ComposeWallpaper, SourceSizedTargetIsTheSourceShiftedByTheLastOffsets) {
   for (const std::uint16_t bits : {8, 4}) {
-    BmpFixture f = Picture(100, 100, bits);
+    BmpFixture f = SizedFixture(100, 100, bits);
     const std::uint32_t entries = f.TableEntries();
     for (std::uint32_t i = 0; i < 100 * 100; ++i)
       f.pixels.push_back(static_cast<std::uint8_t>((i * 7 + i / 100 * 3) % entries));
@@ -256,7 +248,7 @@ TEST(ComposeWallpaper, SourceSizedTargetIsTheSourceShiftedByTheLastOffsets) {
 }
 
 TEST(ComposeWallpaper, NeverStampsTransparentPixels) {
-  BmpFixture f = Picture(16, 16, 8);
+  BmpFixture f = SizedFixture(16, 16, 8);
   f.colours = std::vector<std::uint32_t>(256, 0x00336699);
   f.colours[3] = f.colours[7] = kWhiteEntry;
   const PackedDib source = PictureOf(f);  // pixels 0..255, each once
@@ -281,13 +273,13 @@ TEST(ComposeWallpaper, NeverStampsTransparentPixels) {
 }
 
 TEST(ComposeWallpaper, FlagsLeftByAnEarlierPictureStillCount) {
-  BmpFixture earlier = Picture(4, 4, 8);
+  BmpFixture earlier = SizedFixture(4, 4, 8);
   earlier.colours = std::vector<std::uint32_t>(256, 0);
   earlier.colours[9] = kWhiteEntry;
   RandomState random = InitialRandomState();
   ASSERT_TRUE(ComposeWallpaper(PictureOf(earlier), 4, 4, 1, nullptr, random));
 
-  BmpFixture later = Picture(4, 1, 4);
+  BmpFixture later = SizedFixture(4, 1, 4);
   later.colourCount = 2;
   later.colours = {0x00112233, 0x00445566};
   later.pixels = {9, 1, 9, 0};
@@ -304,7 +296,7 @@ TEST(ComposeWallpaper, FlagsLeftByAnEarlierPictureStillCount) {
 }
 
 TEST(ComposeWallpaper, GivesNoneWithoutACanvasAndChangesNothing) {
-  const PackedDib source = PictureOf(Picture(3, 3, 8));
+  const PackedDib source = PictureOf(SizedFixture(3, 3, 8));
   struct Case {
     std::int32_t width, height;
   };
@@ -323,7 +315,7 @@ TEST(ComposeWallpaper, GivesNoneWithoutACanvasAndChangesNothing) {
 }
 
 TEST(ComposeWallpaper, ProgramWideGeneratorRunsOnFromOneMakeToTheNext) {
-  const PackedDib source = PictureOf(Picture(3, 2, 8));
+  const PackedDib source = PictureOf(SizedFixture(3, 2, 8));
   RandomState copy = randomState;
   const PackedDib first = ComposeWallpaper(source, 30, 20, 4, nullptr);
   const PackedDib second = ComposeWallpaper(source, 30, 20, 4, nullptr);
@@ -337,7 +329,7 @@ TEST(ComposeWallpaper, ProgramWideGeneratorRunsOnFromOneMakeToTheNext) {
 // ---- One stamping pass
 
 TEST(StampPicture, WrapsAroundTheRightAndBottomEdges) {
-  BmpFixture f = Picture(10, 2, 8);
+  BmpFixture f = SizedFixture(10, 2, 8);
   for (std::uint8_t i = 0; i < 20; ++i)
     f.pixels.push_back(static_cast<std::uint8_t>(100 + i));
   const PackedDib source = PictureOf(f);
@@ -355,7 +347,7 @@ TEST(StampPicture, WrapsAroundTheRightAndBottomEdges) {
 }
 
 TEST(StampPicture, FourBitsAtAnOddOffsetLeaveTheOtherHalves) {
-  BmpFixture f = Picture(2, 1, 4);
+  BmpFixture f = SizedFixture(2, 1, 4);
   f.pixels = {0xA, 0xB};
   const PackedDib source = PictureOf(f);
   ClearFlags();
@@ -463,7 +455,7 @@ TEST(ComposeWallpaper, AgreesWithTheReferenceOnTheBenchmarkShapes) {
   std::mt19937 rng(640480);
   for (const Shape& s : shapes) {
     for (const int whites : {0, 1, 4, 5}) {
-      BmpFixture f = Picture(s.width, s.height, s.bits);
+      BmpFixture f = SizedFixture(s.width, s.height, s.bits);
       const std::uint32_t entries = f.TableEntries();
       f.colours.assign(entries, 0x00808080);
       std::vector<std::uint8_t> white;

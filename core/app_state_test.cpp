@@ -13,14 +13,6 @@ std::string WriteFixture(const TempFolder& folder, const std::string& name, cons
   return path;
 }
 
-BmpFixture Sized(std::int32_t width, std::int32_t height, std::uint16_t bits) {
-  BmpFixture f;
-  f.width = width;
-  f.height = height;
-  f.bitCount = bits;
-  return f;
-}
-
 TEST(InitAppState, SetsTheStartValues) {
   AppState state;
   state.targetWidth = 7;
@@ -41,7 +33,8 @@ TEST(OpenSourcePicture, RecordsSizesAndColours) {
     BmpFixture fixture;
     std::int32_t colours;
   };
-  const Case cases[] = {{Sized(120, 80, 4), 16}, {Sized(64, 48, 8), 256}, {Sized(3, 1, 4), 16}};
+  const Case cases[] = {
+      {SizedFixture(120, 80, 4), 16}, {SizedFixture(64, 48, 8), 256}, {SizedFixture(3, 1, 4), 16}};
   for (const Case& c : cases) {
     AppState state;
     state.imagePath = WriteFixture(folder, "source.bmp", c.fixture);
@@ -57,7 +50,7 @@ TEST(OpenSourcePicture, RecordsSizesAndColours) {
 
 TEST(OpenSourcePicture, RefusalsLeaveNoPictureAndTheSizesAlone) {
   TempFolder folder;
-  BmpFixture core = Sized(10, 10, 8);
+  BmpFixture core = SizedFixture(10, 10, 8);
   core.headerSize = 12;
   const std::string notBmp = folder.File("text.bmp");
   WriteFileBytes(notBmp, Bytes{'h', 'e', 'l', 'l', 'o'});
@@ -70,7 +63,7 @@ TEST(OpenSourcePicture, RefusalsLeaveNoPictureAndTheSizesAlone) {
                         {WriteFixture(folder, "core.bmp", core), CoreOutcome::NotWindowsBmp}};
   for (const Case& c : cases) {
     AppState state;
-    state.imagePath = WriteFixture(folder, "good.bmp", Sized(20, 30, 8));
+    state.imagePath = WriteFixture(folder, "good.bmp", SizedFixture(20, 30, 8));
     ASSERT_EQ(OpenSourcePicture(state), CoreOutcome::Done);
     state.result = PackedDib::Allocate(64);  // a made picture held before
     state.imagePath = c.path;

@@ -145,6 +145,14 @@ Bytes BmpFixture::Record() const {
   return out;
 }
 
+BmpFixture SizedFixture(std::int32_t width, std::int32_t height, std::uint16_t bitCount) {
+  BmpFixture fixture;
+  fixture.width = width;
+  fixture.height = height;
+  fixture.bitCount = bitCount;
+  return fixture;
+}
+
 Bytes BmpFixture::File() const {
   const Bytes record = Record();
   Bytes out(14 + record.size(), 0);

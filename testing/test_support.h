@@ -95,6 +95,9 @@ class FileSizeLimit {
 };
 #endif
 
+// A fixture of the given size and depth, everything else as BmpFixture has it.
+BmpFixture SizedFixture(std::int32_t width, std::int32_t height, std::uint16_t bitCount);
+
 // Records every warning shown through the platform while it lives.
 class WarningRecorder {
  public:

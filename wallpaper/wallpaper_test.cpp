@@ -38,17 +38,9 @@ std::string TileSetting(bool tile) {
   return tile ? kTiled : kCentred;
 }
 
-BmpFixture Fixture(std::int32_t width, std::int32_t height, std::uint16_t bits) {
-  BmpFixture f;
-  f.width = width;
-  f.height = height;
-  f.bitCount = bits;
-  return f;
-}
-
 // A source picture and a made picture that differ in every respect a file shows.
-const BmpFixture kSource = Fixture(4, 2, 8);
-const BmpFixture kMade = Fixture(24, 10, 4);
+const BmpFixture kSource = SizedFixture(4, 2, 8);
+const BmpFixture kMade = SizedFixture(24, 10, 4);
 
 constexpr char kOpenedPath[] = "/pictures/tulip.bmp";
 
@@ -127,7 +119,7 @@ TEST_F(WallpaperTest, ExportWithoutAPictureDoesNothing) {
 }
 
 TEST_F(WallpaperTest, ASmallerSecondExportLeavesExactlyTheNewFile) {
-  state_.source = PictureOf(Fixture(64, 64, 8));
+  state_.source = PictureOf(SizedFixture(64, 64, 8));
   ASSERT_EQ(ExportWallpaper(state_, true, nullptr), CoreOutcome::Done);
   ASSERT_EQ(ReadFileBytes(wallpaperFile_).size(), 14u + 40 + 1024 + 64 * 64);
   state_.source = PictureOf(kSource);
@@ -193,7 +185,7 @@ TEST_F(WallpaperTest, AFailedExportKeepsTheOldFileAndStillInstallsIt) {
   ASSERT_EQ(ExportWallpaper(state_, false, nullptr), CoreOutcome::Done);
   const Bytes old = ReadFileBytes(wallpaperFile_);
   ForgetDesktopSettings();
-  state_.result = PictureOf(Fixture(64, 64, 8));
+  state_.result = PictureOf(SizedFixture(64, 64, 8));
   WarningRecorder warnings;
   {
 #ifdef _WIN32
