@@ -38,16 +38,10 @@ PackedDib CopyLimitCompose(const PackedDib& source, std::int32_t targetWidth,
   const std::int32_t w = DibWidth(source);
   const std::int32_t h = DibHeight(source);
   const std::uint16_t bits = DibBitCount(source);
-  const std::size_t headerBytes = DibPixelOffset(source);
-  PackedDib made = CreateCanvasDib(static_cast<std::int16_t>(targetWidth),
-                                   static_cast<std::int16_t>(targetHeight), 0);
+  // The same start as the real make, so that only the passes differ.
+  PackedDib made = StartMadePicture(source, targetWidth, targetHeight);
   if (!made)
     return made;
-  std::memcpy(made.bytes(), source.bytes(), headerBytes);
-  WriteLe32(made.bytes() + 4, static_cast<std::uint32_t>(targetWidth));
-  WriteLe32(made.bytes() + 8, static_cast<std::uint32_t>(targetHeight));
-  const std::int32_t background = MarkWhiteEntries(source);
-  FillBackground(made, static_cast<std::uint8_t>(bits == 4 ? 17 * background : background));
 
   const std::size_t sourceStride = DibStride(DibWidth(source), bits);
   const std::size_t targetStride = DibStride(DibWidth(made), bits);

@@ -48,23 +48,10 @@ bool StampPicture(const PackedDib& source, PackedDib& made, std::int32_t ox, std
   return true;
 }
 
-PackedDib ComposeWallpaper(const PackedDib& source, std::int32_t targetWidth,
-                           std::int32_t targetHeight, std::int32_t stampCount,
-                           const ProgressReport& progress, RandomState& random) {
-  const std::int32_t w = DibWidth(source);
-  const std::int32_t h = DibHeight(source);
+PackedDib StartMadePicture(const PackedDib& source, std::int32_t targetWidth,
+                           std::int32_t targetHeight) {
   const std::uint16_t bits = DibBitCount(source);
   const std::size_t headerBytes = DibPixelOffset(source);
-  // Outside these bounds one subtraction would not wrap a stamp, or the canvas could not hold
-  // the rows or the header; the open and the target-size rule keep every real call inside them.
-  if (targetWidth < w || targetWidth > kMaxDimension || targetHeight < h ||
-      targetHeight > kMaxDimension || headerBytes > kHeaderRoom) {
-    return PackedDib();
-  }
-  // The passes' working rows come first, so that nothing has changed when they cannot be had.
-  PreparedStamp prepared;
-  if (stampCount > 0 && !prepared.Reserve(source))
-    return PackedDib();
   PackedDib made = CreateCanvasDib(static_cast<std::int16_t>(targetWidth),
                                    static_cast<std::int16_t>(targetHeight), 0);
   if (!made)
@@ -79,6 +66,28 @@ PackedDib ComposeWallpaper(const PackedDib& source, std::int32_t targetWidth,
       static_cast<std::uint8_t>(bits == 4 ? 17u * static_cast<std::uint32_t>(background)
                                           : static_cast<std::uint32_t>(background));
   FillBackground(made, fill);
+  return made;
+}
+
+PackedDib ComposeWallpaper(const PackedDib& source, std::int32_t targetWidth,
+                           std::int32_t targetHeight, std::int32_t stampCount,
+                           const ProgressReport& progress, RandomState& random) {
+  const std::int32_t w = DibWidth(source);
+  const std::int32_t h = DibHeight(source);
+  const std::size_t headerBytes = DibPixelOffset(source);
+  // Outside these bounds one subtraction would not wrap a stamp, or the canvas could not hold
+  // the rows or the header; the open and the target-size rule keep every real call inside them.
+  if (targetWidth < w || targetWidth > kMaxDimension || targetHeight < h ||
+      targetHeight > kMaxDimension || headerBytes > kHeaderRoom) {
+    return PackedDib();
+  }
+  // The passes' working rows come first, so that nothing has changed when they cannot be had.
+  PreparedStamp prepared;
+  if (stampCount > 0 && !prepared.Reserve(source))
+    return PackedDib();
+  PackedDib made = StartMadePicture(source, targetWidth, targetHeight);
+  if (!made)
+    return made;
   if (stampCount > 0)
     prepared.Prepare(made);  // the flags stay as they are now for every pass
 

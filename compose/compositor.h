@@ -23,6 +23,13 @@ std::int32_t MarkWhiteEntries(const PackedDib& source);
 // row's length) and zero into the 0 to 3 bytes after them, so that no row carries leftover memory.
 void FillBackground(PackedDib& made, std::uint8_t fill);
 
+// The made picture before its first pass: a canvas of targetWidth x targetHeight (at most
+// 32767 each) carrying the header and colour table of `source` with only biWidth and biHeight
+// changed, its white entries marked and every pixel filled with the background index. None
+// when no canvas can be had.
+PackedDib StartMadePicture(const PackedDib& source, std::int32_t targetWidth,
+                           std::int32_t targetHeight);
+
 // One stamping pass: every opaque pixel of `source` (its row r, column x) lands on pixel
 // ((ox + x) mod width, (oy + r) mod height) of `made`, rows counted in stored order. Both have
 // the same bit count; 0 <= ox < width and 0 <= oy < height of `made`, which is at least as large
